@@ -1,0 +1,151 @@
+#include "Printer.h"
+
+#include "CupsQueue.h"
+#include "PrinterError.h"
+
+#include <QCoreApplication>
+#include <QPrintEngine>
+#include <QPrinterInfo>
+
+namespace {
+
+// Driver options chosen in the print dialog's Properties travel with the
+// print engine as alternating names and values.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// A queue whose driver declares no resolution (a raw queue) gets this one.
+constexpr int kFallbackDpi = 600;
+
+// "600dpi" or "300x600dpi": the horizontal figure.
+std::optional<int> ParseDpi(const QString &value)
+{
+    const QString digits = value.section(QLatin1Char('x'), 0, 0).remove(QLatin1String("dpi"));
+    bool ok = false;
+    const int dpi = digits.toInt(&ok);
+    return ok && dpi > 0 ? std::optional<int>(dpi) : std::nullopt;
+}
+
+std::optional<int> ChosenResolution(const QPrinter &printer)
+{
+    const QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
+        if (options.at(i) == QLatin1String("Resolution"))
+            return ParseDpi(options.at(i + 1));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TPrinter::TPrinter()
+{
+    m_printer.setDocName(QString());
+    m_printer.setFullPage(false);
+}
+
+void TPrinter::EnsureSelected()
+{
+    if (Selected())
+        return;
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        throw EPrinter("There is no default printer currently selected");
+
+    m_queue = defaultPrinter.printerName();
+    m_printer.setPrinterName(m_queue);
+    UsePrintableArea(defaultPrinter.defaultPageSize());
+    UseDriverResolution();
+}
+
+void TPrinter::Assign(const QPrinter &chosen)
+{
+    if (Printing())
+        throw EPrinter("Printing in progress");
+    if (chosen.copyCount() > CupsQueue::MaximumCopies(chosen.printerName()))
+        throw EPrinter("Operation not supported on selected printer");
+
+    m_queue = chosen.printerName();
+    m_printer.setPrinterName(m_queue);
+    m_printer.printEngine()->setProperty(kCupsOptions, chosen.printEngine()->property(kCupsOptions));
+    m_printer.setCopyCount(chosen.copyCount());
+    m_printer.setCollateCopies(chosen.collateCopies());
+    m_printer.setDuplex(chosen.duplex());
+    m_printer.setColorMode(chosen.colorMode());
+    m_printer.setPageOrientation(chosen.pageLayout().orientation());
+    UsePrintableArea(chosen.pageLayout().pageSize());
+    UseDriverResolution();
+}
+
+// The printable area is the driver's, on the paper the job is printed on:
+// Qt would otherwise keep margins of its own from an earlier paper.
+void TPrinter::UsePrintableArea(const QPageSize &paper)
+{
+    m_printer.setPageSize(paper);
+    QPageLayout layout = m_printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    m_printer.setPageLayout(layout);
+}
+
+void TPrinter::UseDriverResolution()
+{
+    std::optional<int> dpi = ChosenResolution(m_printer);
+    if (!dpi)
+        dpi = CupsQueue::DefaultResolutionDpi(m_queue);
+    m_printer.setResolution(dpi.value_or(kFallbackDpi));
+}
+
+void TPrinter::SetLineWidth(int pixels)
+{
+    m_lineWidth = pixels;
+}
+
+void TPrinter::StartJob()
+{
+    if (Printing())
+        throw EPrinter("Printing in progress");
+    if (CupsQueue::LookUp(m_queue) == CupsQueue::Presence::Missing || !m_painter.begin(&m_printer))
+        throw EPrinter("Printer selected is not valid");
+}
+
+std::int64_t TPrinter::PrintableWidth()
+{
+    return m_printer.width();
+}
+
+std::int64_t TPrinter::PrintableHeight()
+{
+    return m_printer.height();
+}
+
+// A filled band rather than a stroked line: exactly `m_lineWidth` device rows
+// with y among them, and flat ends at x1 and x2.
+void TPrinter::DrawLine(std::int64_t x1, std::int64_t y, std::int64_t x2)
+{
+    const std::int64_t top = y - m_lineWidth / 2;
+    m_painter.fillRect(QRectF(x1, top, x2 - x1, m_lineWidth), Qt::black);
+}
+
+std::optional<std::string> TPrinter::FinishJob()
+{
+    // The windows stay live while the job is open, so that what the user
+    // does during a run meets an open job.
+    QCoreApplication::processEvents();
+    m_painter.end();
+    // Qt submits the job inside end() and drops the print system's answer.
+    if (const auto refusal = CupsQueue::LastRefusal())
+        return refusal->toStdString();
+    return std::nullopt;
+}
+
+TPrinter &Printer()
+{
+    static TPrinter *printer = nullptr;
+    if (!printer) {
+        printer = new TPrinter;
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
+}
