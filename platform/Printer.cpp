@@ -37,6 +37,18 @@ std::optional<int> ChosenResolution(const QPrinter &printer)
 
 }  // namespace
 
+void CopyPrinterSettings(const QPrinter &from, QPrinter &to)
+{
+    to.setPrinterName(from.printerName());
+    to.printEngine()->setProperty(kCupsOptions, from.printEngine()->property(kCupsOptions));
+    to.setCopyCount(from.copyCount());
+    to.setCollateCopies(from.collateCopies());
+    to.setDuplex(from.duplex());
+    to.setColorMode(from.colorMode());
+    to.setPageLayout(from.pageLayout());
+    to.setResolution(from.resolution());
+}
+
 TPrinter::TPrinter()
 {
     m_printer.setDocName(QString());
@@ -61,17 +73,11 @@ void TPrinter::Assign(const QPrinter &chosen)
 {
     if (Printing())
         throw EPrinter("Printing in progress");
-    if (chosen.copyCount() > CupsQueue::MaximumCopies(chosen.printerName()))
+    if (chosen.copyCount() > 1 && chosen.copyCount() > CupsQueue::MaximumCopies(chosen.printerName()))
         throw EPrinter("Operation not supported on selected printer");
 
     m_queue = chosen.printerName();
-    m_printer.setPrinterName(m_queue);
-    m_printer.printEngine()->setProperty(kCupsOptions, chosen.printEngine()->property(kCupsOptions));
-    m_printer.setCopyCount(chosen.copyCount());
-    m_printer.setCollateCopies(chosen.collateCopies());
-    m_printer.setDuplex(chosen.duplex());
-    m_printer.setColorMode(chosen.colorMode());
-    m_printer.setPageOrientation(chosen.pageLayout().orientation());
+    CopyPrinterSettings(chosen, m_printer);
     UsePrintableArea(chosen.pageLayout().pageSize());
     UseDriverResolution();
 }

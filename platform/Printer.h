@@ -44,6 +44,9 @@ private:
     int m_lineWidth = 1;
 };
 
+// Queue, paper, orientation, copies and driver options, from one printer to another.
+void CopyPrinterSettings(const QPrinter &from, QPrinter &to);
+
 // The process-wide printer, made on first use and destroyed with the
 // application object.
 TPrinter &Printer();

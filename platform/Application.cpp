@@ -1,0 +1,41 @@
+#include "Application.h"
+
+#include "MessageBox.h"
+
+#include <QFileInfo>
+
+#include <exception>
+
+QString ApplicationTitle(const QString &programFile)
+{
+    const QString name = QFileInfo(programFile).fileName().section(QLatin1Char('.'), 0, 0);
+    return name.left(1) + name.mid(1).toLower();
+}
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+    , m_title(ApplicationTitle(QString::fromLocal8Bit(argv[0])))
+{
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    // No exception may unwind through Qt's event loop.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unexpected error"));
+    }
+    return false;
+}
+
+void TApplication::ShowException(const QString &message) const
+{
+    QString text = message;
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    TMessageBox box(QMessageBox::Critical, m_title, text);
+    box.exec();
+}
