@@ -112,6 +112,15 @@ void TForm1::ConnectHandlers()
     connect(&Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(&RadioButton1, &QRadioButton::toggled, this, &TForm1::KeepCheckedKindTabStop);
+}
+
+// Of the two kinds only the checked one is a tab stop; the arrow keys move
+// between them.
+void TForm1::KeepCheckedKindTabStop()
+{
+    for (QRadioButton *kind : {&RadioButton1, &RadioButton2})
+        kind->setFocusPolicy(kind->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TForm1::FormCreate()

@@ -61,6 +61,7 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void SetPageCounter(int pages);
+    void KeepCheckedKindTabStop();
 
     TPrinter &m_printer;
     TForm6 *m_staveWidthWindow = nullptr;
