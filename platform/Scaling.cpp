@@ -92,5 +92,6 @@ QFont DesignFont(const QString &family, int pixelHeight, bool bold)
 void CentreOnScreen(QWidget &window)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window.move(screen.center() - window.rect().center());
+    const QRect frame = window.frameGeometry();
+    window.move(screen.x() + (screen.width() - frame.width()) / 2, screen.y() + (screen.height() - frame.height()) / 2);
 }
