@@ -65,8 +65,9 @@ int MaximumCopies(const QString &queue)
         ipp_attribute_t *attr = cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_COPIES);
         if (!attr)
             return std::nullopt;
-        int lower = 1;
-        return ippGetRange(attr, 0, &lower);
+        int upper = 1;
+        ippGetRange(attr, 0, &upper);
+        return upper;
     });
     return std::max(1, most.value_or(1));
 }
@@ -75,7 +76,11 @@ std::optional<QString> LastRefusal()
 {
     if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return std::nullopt;
-    return QString::fromUtf8(cupsLastErrorString());
+    // The error display adds the closing full stop itself.
+    QString reason = QString::fromUtf8(cupsLastErrorString());
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
 }
 
 }  // namespace CupsQueue

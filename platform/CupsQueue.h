@@ -20,7 +20,8 @@ std::optional<int> DefaultResolutionDpi(const QString &queue);
 // How many copies of a job the queue takes; 1 when it cannot be asked.
 int MaximumCopies(const QString &queue);
 
-// The print system's reason when the last request on this thread failed.
+// The print system's reason, without its closing full stop, when the last
+// request on this thread failed.
 std::optional<QString> LastRefusal();
 
 }  // namespace CupsQueue

@@ -7,6 +7,8 @@
 #include <QPrintEngine>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace {
 
 // Driver options chosen in the print dialog's Properties travel with the
@@ -46,13 +48,16 @@ void CopyPrinterSettings(const QPrinter &from, QPrinter &to)
     to.setDuplex(from.duplex());
     to.setColorMode(from.colorMode());
     to.setPageLayout(from.pageLayout());
+    to.setPageOrientation(from.pageLayout().orientation());
     to.setResolution(from.resolution());
 }
 
 TPrinter::TPrinter()
 {
     m_printer.setDocName(QString());
-    m_printer.setFullPage(false);
+    // The printer paints from the paper's corner; the driver's printable area
+    // is kept here, turned with the page (Qt does not turn it for landscape).
+    m_printer.setFullPage(true);
 }
 
 void TPrinter::EnsureSelected()
@@ -78,18 +83,38 @@ void TPrinter::Assign(const QPrinter &chosen)
 
     m_queue = chosen.printerName();
     CopyPrinterSettings(chosen, m_printer);
-    UsePrintableArea(chosen.pageLayout().pageSize());
+    // Paper the queue does not have (Qt starts every printer on A4) gives
+    // way to the queue's own.
+    const QPrinterInfo queue(m_printer);
+    const QPageSize paper = chosen.pageLayout().pageSize();
+    const bool queueHasPaper = std::any_of(queue.supportedPageSizes().cbegin(), queue.supportedPageSizes().cend(),
+                                           [&paper](const QPageSize &size) { return size.isEquivalentTo(paper); });
+    UsePrintableArea(queueHasPaper || queue.isNull() ? paper : queue.defaultPageSize());
     UseDriverResolution();
 }
 
-// The printable area is the driver's, on the paper the job is printed on:
-// Qt would otherwise keep margins of its own from an earlier paper.
+// The printable area is the driver's, on the paper the job is printed on.
+// Qt reports the driver's margins as for a portrait page whatever the
+// orientation.
 void TPrinter::UsePrintableArea(const QPageSize &paper)
 {
     m_printer.setPageSize(paper);
-    QPageLayout layout = m_printer.pageLayout();
-    layout.setMargins(layout.minimumMargins());
-    m_printer.setPageLayout(layout);
+    m_driverMargins = m_printer.pageLayout().minimumMargins();
+}
+
+// A landscape page is the portrait one turned a quarter to the left: its top
+// was the paper's left edge, its left the paper's bottom edge.
+QRect TPrinter::PrintableArea() const
+{
+    const QPageLayout layout = m_printer.pageLayout();
+    const QMarginsF &m = m_driverMargins;
+    const QMarginsF margins = layout.orientation() == QPageLayout::Landscape
+                                  ? QMarginsF(m.bottom(), m.left(), m.top(), m.right())
+                                  : m;
+    const QRectF area = layout.fullRect(QPageLayout::Point).marginsRemoved(margins);
+    const qreal pixelsPerPoint = m_printer.resolution() / 72.0;
+    return QRect(qRound(area.left() * pixelsPerPoint), qRound(area.top() * pixelsPerPoint),
+                 qRound(area.width() * pixelsPerPoint), qRound(area.height() * pixelsPerPoint));
 }
 
 void TPrinter::UseDriverResolution()
@@ -111,16 +136,17 @@ void TPrinter::StartJob()
         throw EPrinter("Printing in progress");
     if (CupsQueue::LookUp(m_queue) == CupsQueue::Presence::Missing || !m_painter.begin(&m_printer))
         throw EPrinter("Printer selected is not valid");
+    m_painter.translate(PrintableArea().topLeft());
 }
 
 std::int64_t TPrinter::PrintableWidth()
 {
-    return m_printer.width();
+    return PrintableArea().width();
 }
 
 std::int64_t TPrinter::PrintableHeight()
 {
-    return m_printer.height();
+    return PrintableArea().height();
 }
 
 // A filled band rather than a stroked line: exactly `m_lineWidth` device rows

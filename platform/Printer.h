@@ -37,10 +37,13 @@ public:
 private:
     void UsePrintableArea(const QPageSize &paper);
     void UseDriverResolution();
+    // In device pixels, from the paper's top left corner.
+    QRect PrintableArea() const;
 
     QPrinter m_printer;
     QPainter m_painter;
     QString m_queue;
+    QMarginsF m_driverMargins;
     int m_lineWidth = 1;
 };
 

@@ -30,7 +30,7 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Two Letter pages, drawn in points; barTop moves the bar so documents differ.; barTop moves the bar so documents differ.
+// Two Letter pages, drawn in points; barTop moves the bar so documents differ.
 QByteArray makePdf(const QString &path, qreal barTop = 144)
 {
     QPdfWriter writer(path);
