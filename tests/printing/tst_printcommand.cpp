@@ -1,0 +1,291 @@
+// The Print command through the real main window: the print dialog, then
+// the run on the chosen printer, with the windows live while it prints.
+#include "GuiTestMain.h"
+#include "ModalAnswer.h"
+#include "PdfReader.h"
+#include "Printer.h"
+#include "PrivateCupsd.h"
+#include "Tavelo1.h"
+#include "tavelo6.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QScreen>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const QString kQueue = QStringLiteral("music");
+const QString kOtherQueue = QStringLiteral("music600");
+
+// What the 11th line's first ink row says of a 300 dpi page, width 2.
+QString KindOfPage(const QString &pdf)
+{
+    const QList<PdfReader::InkRun> ink = PdfReader::inkRows(PdfReader::rasterize(pdf, 300));
+    if (ink.size() == 60 && ink.at(10).firstRow == 719)
+        return QStringLiteral("full");
+    if (ink.size() == 50 && ink.at(10).firstRow == 834)
+        return QStringLiteral("short");
+    return QStringLiteral("unexpected: %1 lines").arg(ink.size());
+}
+
+// Confirms (or cancels) the next print dialog once it is on screen, after
+// letting the test look at it.
+void AnswerNextPrintDialog(bool confirm, std::function<void(QPrintDialog &)> look = {})
+{
+    WhenModalShows<QPrintDialog>([confirm, look](QPrintDialog &dialog) {
+        if (look)
+            look(dialog);
+        QMetaObject::invokeMethod(&dialog, confirm ? "accept" : "reject", Qt::QueuedConnection);
+    });
+}
+
+// Runs `act` once, the first time the windows are served while a job is open.
+void WhilePrinting(std::function<void()> act)
+{
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        if (!Printer().Printing())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act();
+    });
+    poll->start();
+}
+
+}  // namespace
+
+class TestPrintCommand : public QObject {
+    Q_OBJECT
+
+    PrivateCupsd cupsd;  // before any call to the print system in this process
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm6> form6;
+
+    QStringList Jobs(const QString &queue = kQueue) const { return cupsd.receivedJobs(queue); }
+
+    QStringList KindsOfNewJobs(int before, int expected)
+    {
+        if (!cupsd.waitForJobs(kQueue, before + expected))
+            return {QStringLiteral("only %1 jobs").arg(Jobs().size() - before)};
+        QTest::qWait(200);  // anything more would be a page too many
+        QStringList kinds;
+        const QStringList jobs = Jobs().mid(before);
+        for (const QString &job : jobs) {
+            kinds.append(PdfReader::pageCount(job) == 1 ? KindOfPage(job) : QStringLiteral("not one page"));
+        }
+        return kinds;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(cupsd.addQueue(kQueue, QStringLiteral("tavelo-test-300.ppd")));
+        QVERIFY(cupsd.addQueue(kOtherQueue, QStringLiteral("tavelo-test-600.ppd")));
+        QVERIFY(cupsd.setDefault(kQueue));
+    }
+
+    void init()
+    {
+        form1 = std::make_unique<TForm1>(Printer());
+        form6 = std::make_unique<TForm6>(*form1);
+        form1->SetStaveWidthWindow(*form6);
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+    }
+
+    void cleanup()
+    {
+        form6.reset();
+        form1.reset();
+    }
+
+    // The dialog offers printer, Properties, copies and collation only, and
+    // sits centred across the screen with a third of the free height above it.
+    void dialogAsShown()
+    {
+        bool pageRangesShown = true;
+        bool printToFileOffered = true;
+        QRect frame;
+        AnswerNextPrintDialog(false, [&](QPrintDialog &dialog) {
+            const auto *pageRanges = dialog.findChild<QGroupBox *>(QStringLiteral("gbPrintRange"));
+            pageRangesShown = pageRanges && pageRanges->isVisible();
+            printToFileOffered = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+            frame = dialog.frameGeometry();
+        });
+        const int before = Jobs().size();
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QVERIFY(!pageRangesShown);
+        QVERIFY(!printToFileOffered);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(frame.left() - (screen.width() - frame.width()) / 2) <= 1);
+        QVERIFY(qAbs(frame.top() - (screen.height() - frame.height()) / 3) <= 1);
+        QTest::qWait(200);
+        QCOMPARE(Jobs().size(), before);
+    }
+
+    // Cancel prints nothing, shows nothing and leaves the printer as it was.
+    void cancelLeavesThePrinterAlone()
+    {
+        Printer().EnsureSelected();
+        const QString queueBefore = Printer().Settings().printerName();
+        const int copiesBefore = Printer().Settings().copyCount();
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(false, [](QPrintDialog &dialog) { dialog.printer()->setCopyCount(7); });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QTest::qWait(300);
+        QCOMPARE(Jobs().size(), before);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(Printer().Settings().printerName(), queueBefore);
+        QCOMPARE(Printer().Settings().copyCount(), copiesBefore);
+    }
+
+    void counterAndKindMakeTheJobs()
+    {
+        form1->Label2.SetCaption(QStringLiteral("3"));
+        QTest::mouseClick(&form1->RadioButton2, Qt::LeftButton);
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(true);
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QCOMPARE(KindsOfNewJobs(before, 3), (QStringList{"short", "short", "short"}));
+    }
+
+    // "+" lengthens the run under way; the kind switches from the next page.
+    void changesWhilePrinting()
+    {
+        form1->Label2.SetCaption(QStringLiteral("2"));
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(true);
+        WhilePrinting([this] {
+            QTest::mouseClick(&form1->Button3, Qt::LeftButton);
+            QTest::mouseClick(&form1->Button3, Qt::LeftButton);
+            QTest::mouseClick(&form1->RadioButton2, Qt::LeftButton);
+        });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QCOMPARE(form1->Label2.text(), QStringLiteral("4"));
+        QCOMPARE(KindsOfNewJobs(before, 4), (QStringList{"full", "short", "short", "short"}));
+    }
+
+    // "-" below the pages already printed ends the run after the current page.
+    void counterLoweredWhilePrinting()
+    {
+        form1->Label2.SetCaption(QStringLiteral("5"));
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(true);
+        WhilePrinting([this] {
+            for (int i = 0; i < 4; ++i)
+                QTest::mouseClick(&form1->Button4, Qt::LeftButton);
+        });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QCOMPARE(KindsOfNewJobs(before, 1), QStringList{"full"});
+    }
+
+    // Print pressed again during a run: a second dialog. Its Cancel does
+    // nothing; its confirmation is refused and changes nothing, and the first
+    // run still prints every page on its own printer.
+    void printAgainWhilePrinting_data()
+    {
+        QTest::addColumn<bool>("confirmSecond");
+        QTest::newRow("second dialog cancelled") << false;
+        QTest::newRow("second dialog confirmed") << true;
+    }
+    void printAgainWhilePrinting()
+    {
+        QFETCH(bool, confirmSecond);
+        form1->Label2.SetCaption(QStringLiteral("3"));
+        const int before = Jobs().size();
+        const int otherBefore = Jobs(kOtherQueue).size();
+        SeenMessage seen;
+        AnswerNextPrintDialog(true);
+        WhilePrinting([&] {
+            AnswerNextPrintDialog(confirmSecond, [](QPrintDialog &dialog) {
+                auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers"));
+                if (printers)
+                    printers->setCurrentText(kOtherQueue);
+                dialog.printer()->setCopyCount(4);
+            });
+            if (confirmSecond)
+                PressOkOnNextMessage(seen);
+            QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+
+        QCOMPARE(KindsOfNewJobs(before, 3), (QStringList{"full", "full", "full"}));
+        for (const QString &job : Jobs().mid(before))
+            QCOMPARE(PrivateCupsd::receivedOptions(job).value(QStringLiteral("copies")), QStringLiteral("1"));
+        QCOMPARE(Jobs(kOtherQueue).size(), otherBefore);
+        QCOMPARE(seen.text, confirmSecond ? QStringLiteral("Printing in progress.") : QString());
+        QCOMPARE(Printer().Settings().printerName(), kQueue);
+    }
+
+    // Quit, or the close box, during a run lets the run finish; then the
+    // program ends with code 0.
+    void quitWhilePrinting_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("close box") << true;
+    }
+    void quitWhilePrinting()
+    {
+        QFETCH(bool, closeBox);
+        form1->Label2.SetCaption(QStringLiteral("3"));
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(true);
+        WhilePrinting([&] {
+            if (closeBox)
+                form1->close();
+            else
+                QTest::mouseClick(&form1->Button2, Qt::LeftButton);
+        });
+        QTimer::singleShot(0, &form1->Button1, [this] { QTest::mouseClick(&form1->Button1, Qt::LeftButton); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(KindsOfNewJobs(before, 3), (QStringList{"full", "full", "full"}));
+    }
+
+    // The dialog's choice of printer stays until the next confirmed dialog,
+    // which opens on it.
+    void theChosenPrinterStays()
+    {
+        const int before = Jobs(kOtherQueue).size();
+        AnswerNextPrintDialog(true, [](QPrintDialog &dialog) {
+            auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers"));
+            QVERIFY(printers);
+            printers->setCurrentText(kOtherQueue);
+        });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QVERIFY(cupsd.waitForJobs(kOtherQueue, before + 1));
+        QCOMPARE(PdfReader::inkRows(PdfReader::rasterize(Jobs(kOtherQueue).constLast(), 600)).first().firstRow, 395);
+
+        QString openedOn;
+        AnswerNextPrintDialog(false, [&](QPrintDialog &dialog) { openedOn = dialog.printer()->printerName(); });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QCOMPARE(openedOn, kOtherQueue);
+    }
+
+    // The line width comes from the stave width window, read once per run.
+    void staveWidthFromItsWindow()
+    {
+        QPrinter back;
+        back.setPrinterName(kQueue);
+        Printer().Assign(back);
+        form6->SpinEdit1.SetValue(10);
+        const int before = Jobs().size();
+        AnswerNextPrintDialog(true);
+        WhilePrinting([this] { form6->SpinEdit1.SetValue(1); });
+        form1->Label2.SetCaption(QStringLiteral("2"));
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QVERIFY(cupsd.waitForJobs(kQueue, before + 2));
+        for (const QString &job : Jobs().mid(before))
+            QCOMPARE(PdfReader::inkRows(PdfReader::rasterize(job, 300)).first().rowCount, 10);
+    }
+};
+
+TAVELO_GUI_TEST_MAIN(TestPrintCommand)
+#include "tst_printcommand.moc"
