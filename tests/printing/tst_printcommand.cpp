@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -112,17 +113,30 @@ private slots:
     {
         bool pageRangesShown = true;
         bool printToFileOffered = true;
+        bool propertiesOffered = false;
+        bool copiesOffered = false;
         QRect frame;
         AnswerNextPrintDialog(false, [&](QPrintDialog &dialog) {
-            const auto *pageRanges = dialog.findChild<QGroupBox *>(QStringLiteral("gbPrintRange"));
-            pageRangesShown = pageRanges && pageRanges->isVisible();
-            printToFileOffered = dialog.testOption(QAbstractPrintDialog::PrintToFile);
             frame = dialog.frameGeometry();
+            // The copies and page ranges live behind "Options >>".
+            for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+                if (button->text().startsWith(QLatin1String("&Options")))
+                    button->click();
+            }
+            const auto *pageRanges = dialog.findChild<QGroupBox *>(QStringLiteral("gbPrintRange"));
+            const auto *copies = dialog.findChild<QWidget *>(QStringLiteral("copies"));
+            const auto *properties = dialog.findChild<QPushButton *>(QStringLiteral("properties"));
+            pageRangesShown = !pageRanges || pageRanges->isVisible();
+            copiesOffered = copies && copies->isVisible();
+            propertiesOffered = properties && properties->isVisible();
+            printToFileOffered = dialog.testOption(QAbstractPrintDialog::PrintToFile);
         });
         const int before = Jobs().size();
         QTest::mouseClick(&form1->Button1, Qt::LeftButton);
         QVERIFY(!pageRangesShown);
         QVERIFY(!printToFileOffered);
+        QVERIFY(copiesOffered);
+        QVERIFY(propertiesOffered);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(frame.left() - (screen.width() - frame.width()) / 2) <= 1);
         QVERIFY(qAbs(frame.top() - (screen.height() - frame.height()) / 3) <= 1);
