@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr int kMaximumPages = 500;
@@ -133,7 +136,8 @@ void TForm1::FormCreate()
 
 int TForm1::PageCounter() const
 {
-    return static_cast<int>(ParseWholeNumber(Label2.text()).value_or(1));
+    const long long pages = ParseWholeNumber(Label2.text()).value_or(1);
+    return static_cast<int>(std::clamp<long long>(pages, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 void TForm1::SetPageCounter(int pages)
