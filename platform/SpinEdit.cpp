@@ -50,7 +50,12 @@ TSpinEdit::TSpinEdit(int minimum, int maximum, QWidget *parent)
 
 long long TSpinEdit::Value() const
 {
-    return ParseWholeNumber(m_edit.text()).value_or(m_minimum);
+    return ValueOf(m_edit.text(), m_minimum);
+}
+
+long long TSpinEdit::ValueOf(QStringView text, int minimum)
+{
+    return ParseWholeNumber(text).value_or(minimum);
 }
 
 void TSpinEdit::SetValue(long long value)

@@ -15,6 +15,9 @@ public:
 
     QString Text() const { return m_edit.text(); }
     long long Value() const;
+    // A text's value: the whole number it holds, or the minimum when it
+    // holds none.
+    static long long ValueOf(QStringView text, int minimum);
     // Stores the value pulled into the box's range.
     void SetValue(long long value);
 

@@ -136,7 +136,12 @@ void TForm1::FormCreate()
 
 int TForm1::PageCounter() const
 {
-    const long long pages = ParseWholeNumber(Label2.text()).value_or(1);
+    return PageCounterOf(Label2.text());
+}
+
+int TForm1::PageCounterOf(QStringView text)
+{
+    const long long pages = ParseWholeNumber(text).value_or(1);
     return static_cast<int>(std::clamp<long long>(pages, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 

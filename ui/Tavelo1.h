@@ -27,6 +27,9 @@ public:
 
     // What a print run reads while it goes on.
     int PageCounter() const;
+    // The counter's text as a number: 1 when it holds none, and never
+    // beyond what an int holds.
+    static int PageCounterOf(QStringView text);
     TScoreKind ScoreKind() const;
 
     QWidget Client;

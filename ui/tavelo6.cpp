@@ -60,7 +60,12 @@ void TForm6::FormCreate()
 
 int TForm6::StaveWidth() const
 {
-    return static_cast<int>(std::clamp<long long>(SpinEdit1.Value(), kThinnest, kThickest));
+    return StaveWidthOf(SpinEdit1.Value());
+}
+
+int TForm6::StaveWidthOf(long long boxValue)
+{
+    return static_cast<int>(std::clamp<long long>(boxValue, kThinnest, kThickest));
 }
 
 void TForm6::SpinEdit1Change()

@@ -16,6 +16,7 @@ public:
 
     // The line width a print run uses: the box's value, never outside 1 to 10.
     int StaveWidth() const;
+    static int StaveWidthOf(long long boxValue);
 
     TLabel Label1;
     TLabel Label2;
