@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: once in the plain
+# build, once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
-cd build
-ctest --output-on-failure --timeout 600
+
+scripts/build.sh build
+(cd build && ctest --output-on-failure --timeout 900)
+
+scripts/build.sh build-asan -DTAVELO_SANITIZE=ON
+(cd build-asan && ctest --output-on-failure --timeout 1800)
