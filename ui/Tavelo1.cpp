@@ -1,5 +1,6 @@
 #include "Tavelo1.h"
 
+#include "PageProgress.h"
 #include "Printer.h"
 #include "PrintRun.h"
 #include "MessageBox.h"
@@ -32,7 +33,7 @@ TForm1::TForm1(TPrinter &printer)
 
 void TForm1::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Tavelo"));
+    ShowRunProgress();
     setFont(DesignFont(QStringLiteral("System"), 13, false));
     setBackgroundRole(QPalette::Button);
 
@@ -148,6 +149,7 @@ int TForm1::PageCounterOf(QStringView text)
 void TForm1::SetPageCounter(int pages)
 {
     Label2.SetCaption(QString::number(pages));
+    ShowRunProgress();
 }
 
 TScoreKind TForm1::ScoreKind() const
@@ -161,7 +163,21 @@ void TForm1::Button1Click()
     if (!PrintDialog1.Execute())
         return;
     const int lineWidth = m_staveWidthWindow->StaveWidth();
-    RunPrint(m_printer, [this] { return PageCounter(); }, [this] { return ScoreKind(); }, lineWidth);
+    TPageProgress progress(m_printer, [this](int page) {
+        m_pageInProgress = page;
+        ShowRunProgress();
+    });
+    RunPrint(progress, [this] { return PageCounter(); }, [this] { return ScoreKind(); }, lineWidth);
+}
+
+// The title bar tells how far a run has come, against the counter as it
+// stands: there is no room in the window for a progress bar.
+void TForm1::ShowRunProgress()
+{
+    if (m_pageInProgress == 0)
+        setWindowTitle(QStringLiteral("Tavelo"));
+    else
+        setWindowTitle(QStringLiteral("Tavelo - page %1 of %2").arg(m_pageInProgress).arg(PageCounter()));
 }
 
 void TForm1::Button2Click()

@@ -65,8 +65,10 @@ private:
     void ConnectHandlers();
     void SetPageCounter(int pages);
     void KeepCheckedKindTabStop();
+    void ShowRunProgress();
 
     TPrinter &m_printer;
     TForm6 *m_staveWidthWindow = nullptr;
     bool m_shownBefore = false;
+    int m_pageInProgress = 0;  // 0 while no run is going
 };

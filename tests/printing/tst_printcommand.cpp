@@ -263,6 +263,39 @@ private slots:
         QCOMPARE(KindsOfNewJobs(before, 3), (QStringList{"full", "full", "full"}));
     }
 
+    // The title bar follows the run, against the counter as it stands, and
+    // comes back when the run is over, on an error too.
+    void titleShowsProgress_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("run completes") << false;
+        QTest::newRow("run ends on an error") << true;
+    }
+    void titleShowsProgress()
+    {
+        QFETCH(bool, refused);
+        form1->Label2.SetCaption(QStringLiteral("3"));
+        QStringList titles;
+        SeenMessage seen;
+        AnswerNextPrintDialog(true);
+        WhilePrinting([&] {
+            titles.append(form1->windowTitle());
+            QTest::mouseClick(&form1->Button3, Qt::LeftButton);
+            titles.append(form1->windowTitle());
+            if (refused) {
+                PressOkOnNextMessage(seen);
+                QVERIFY(cupsd.reject(kQueue));
+            }
+        });
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        if (refused) {
+            QTRY_COMPARE(seen.text, QStringLiteral("Page 1 was not printed: Destination \"music\" is not accepting jobs."));
+            QVERIFY(cupsd.accept(kQueue));
+        }
+        QCOMPARE(titles, (QStringList{"Tavelo - page 1 of 3", "Tavelo - page 1 of 4"}));
+        QCOMPARE(form1->windowTitle(), QStringLiteral("Tavelo"));
+    }
+
     // The dialog's choice of printer stays until the next confirmed dialog,
     // which opens on it.
     void theChosenPrinterStays()
