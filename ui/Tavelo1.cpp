@@ -98,6 +98,13 @@ void TForm1::BuildControls()
     Label1.move(339, 128);
     Label1.SetAutoSize(true);
 
+    // What a screen reader says: the purpose where the text alone is a sign.
+    Label2.setAccessibleName(QStringLiteral("Number of pages"));
+    Label1.setAccessibleName(QStringLiteral("Clock"));
+    Button3.setAccessibleName(QStringLiteral("One page more"));
+    Button4.setAccessibleName(QStringLiteral("One page fewer"));
+    GroupBox1.setAccessibleName(QStringLiteral("Page kind"));
+
     setTabOrder(&Button1, &Button2);
     setTabOrder(&Button2, &Button3);
     setTabOrder(&Button3, &Button4);

@@ -41,6 +41,9 @@ TForm6::TForm6(QWidget &mainWindow)
     SpinEdit1.setParent(this);
     SpinEdit1.setGeometry(104, 40, 41, 22);
     SpinEdit1.SetValue(2);
+    SpinEdit1.Edit().setAccessibleName(QStringLiteral("Stave width in printer pixels"));
+    SpinEdit1.UpButton().setAccessibleName(QStringLiteral("Thicker lines"));
+    SpinEdit1.DownButton().setAccessibleName(QStringLiteral("Thinner lines"));
 
     Button1.setParent(this);
     Button1.setText(QStringLiteral("OK"));
