@@ -10,3 +10,16 @@ void PressOkOnNextMessage(SeenMessage &seen)
         box.button(QMessageBox::Ok)->click();
     });
 }
+
+MessageAnswerer::MessageAnswerer()
+{
+    m_poll.setInterval(10);
+    QObject::connect(&m_poll, &QTimer::timeout, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        texts.append(box->text());
+        box->button(QMessageBox::Ok)->click();
+    });
+    m_poll.start();
+}

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -9,9 +11,9 @@
 
 // Answers the next modal window of kind Modal from inside its own event
 // loop, the way a user would once it is on screen. Other modal windows are
-// left to their own answers.
+// left to their own answers. Delete the returned watch to stop waiting.
 template <typename Modal>
-void WhenModalShows(std::function<void(Modal &modal)> answer)
+QPointer<QTimer> WhenModalShows(std::function<void(Modal &modal)> answer)
 {
     auto *poll = new QTimer(qApp);
     poll->setInterval(10);
@@ -24,6 +26,7 @@ void WhenModalShows(std::function<void(Modal &modal)> answer)
         answer(*modal);
     });
     poll->start();
+    return poll;
 }
 
 // What a message box showed, and its OK pressed.
@@ -33,4 +36,18 @@ struct SeenMessage {
     int icon = 0;
     int buttons = 0;
 };
+// `seen` must outlive the message box it waits for.
 void PressOkOnNextMessage(SeenMessage &seen);
+
+// While it lives, answers every message box with OK and keeps its text.
+class MessageAnswerer {
+public:
+    MessageAnswerer();
+    MessageAnswerer(const MessageAnswerer &) = delete;
+    MessageAnswerer &operator=(const MessageAnswerer &) = delete;
+
+    QStringList texts;
+
+private:
+    QTimer m_poll;
+};
