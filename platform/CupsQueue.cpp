@@ -80,6 +80,11 @@ std::optional<QString> LastRefusal()
     QString reason = QString::fromUtf8(cupsLastErrorString());
     if (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);
+    // With the scheduler gone, all libcups has to say is why the connection
+    // failed ("No such file or directory"), which alone would puzzle anyone.
+    const ipp_status_t status = cupsLastError();
+    if (status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return QStringLiteral("The print system does not answer (%1)").arg(reason);
     return reason;
 }
 

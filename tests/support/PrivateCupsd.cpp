@@ -350,3 +350,16 @@ bool PrivateCupsd::waitForJobs(const QString &queue, int count, int timeoutMs) c
     }
     return true;
 }
+
+bool PrivateCupsd::waitUntilIdle(int timeoutMs) const
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const CommandResult jobs = runCommand(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+        if (jobs.ok() && jobs.out.trimmed().isEmpty())
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kPollIntervalMs);
+    }
+}

@@ -63,6 +63,8 @@ public:
     static QHash<QString, QString> receivedOptions(const QString &pdfPath);
     // Jobs reach the backend asynchronously after lp or QPrinter returns.
     bool waitForJobs(const QString &queue, int count, int timeoutMs = 10000) const;
+    // Until the scheduler holds no job that is waiting or printing.
+    bool waitUntilIdle(int timeoutMs = 10000) const;
 
 private:
     QString path(const QString &relative) const;
