@@ -316,21 +316,34 @@ private slots:
         QCOMPARE(openedOn, kOtherQueue);
     }
 
-    // The line width comes from the stave width window, read once per run.
+    // The line width comes from the stave width window, read once per run:
+    // opened and changed during a run, it changes the next run only.
     void staveWidthFromItsWindow()
     {
         QPrinter back;
         back.setPrinterName(kQueue);
         Printer().Assign(back);
         form6->SpinEdit1.SetValue(10);
+        form1->Label2.SetCaption(QStringLiteral("2"));
         const int before = Jobs().size();
         AnswerNextPrintDialog(true);
-        WhilePrinting([this] { form6->SpinEdit1.SetValue(1); });
-        form1->Label2.SetCaption(QStringLiteral("2"));
+        WhilePrinting([this] {
+            QTest::keyClick(form1.get(), Qt::Key_S, Qt::AltModifier);
+            for (int i = 0; i < 9; ++i)
+                QTest::mouseClick(&form6->SpinEdit1.DownButton(), Qt::LeftButton);
+            QTest::mouseClick(&form6->Button1, Qt::LeftButton);
+        });
         QTest::mouseClick(&form1->Button1, Qt::LeftButton);
-        QVERIFY(cupsd.waitForJobs(kQueue, before + 2));
+        QCOMPARE(form6->SpinEdit1.Text(), QStringLiteral("1"));
+        QVERIFY(form1->isVisible());
+
+        AnswerNextPrintDialog(true);
+        QTest::mouseClick(&form1->Button1, Qt::LeftButton);
+        QVERIFY(cupsd.waitForJobs(kQueue, before + 4));
+        QList<int> thickness;
         for (const QString &job : Jobs().mid(before))
-            QCOMPARE(PdfReader::inkRows(PdfReader::rasterize(job, 300)).first().rowCount, 10);
+            thickness.append(PdfReader::inkRows(PdfReader::rasterize(job, 300)).first().rowCount);
+        QCOMPARE(thickness, (QList<int>{10, 10, 1, 1}));
     }
 };
 
