@@ -1,12 +1,12 @@
 // The Print command through the real main window: the print dialog, then
 // the run on the chosen printer, with the windows live while it prints.
+#include "DuringRun.h"
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 #include "PdfReader.h"
 #include "Printer.h"
 #include "PrivateCupsd.h"
-#include "Tavelo1.h"
-#include "tavelo6.h"
+#include "TestWindows.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -45,29 +45,15 @@ void AnswerNextPrintDialog(bool confirm, std::function<void(QPrintDialog &)> loo
     });
 }
 
-// Runs `act` once, the first time the windows are served while a job is open.
-void WhilePrinting(std::function<void()> act)
-{
-    auto *poll = new QTimer(qApp);
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
-        if (!Printer().Printing())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act();
-    });
-    poll->start();
-}
-
 }  // namespace
 
 class TestPrintCommand : public QObject {
     Q_OBJECT
 
     PrivateCupsd cupsd;  // before any call to the print system in this process
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm6> form6;
+    std::unique_ptr<TestWindows> windows;
+    TForm1 *form1 = nullptr;
+    TForm6 *form6 = nullptr;
 
     QStringList Jobs(const QString &queue = kQueue) const { return cupsd.receivedJobs(queue); }
 
@@ -94,17 +80,16 @@ private slots:
 
     void init()
     {
-        form1 = std::make_unique<TForm1>(Printer());
-        form6 = std::make_unique<TForm6>(*form1);
-        form1->SetStaveWidthWindow(*form6);
+        windows = std::make_unique<TestWindows>();
+        form1 = &windows->form1;
+        form6 = &windows->form6;
         form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form1));
     }
 
     void cleanup()
     {
-        form6.reset();
-        form1.reset();
+        windows.reset();
     }
 
     // The dialog offers printer, Properties, copies and collation only, and
@@ -328,7 +313,7 @@ private slots:
         const int before = Jobs().size();
         AnswerNextPrintDialog(true);
         WhilePrinting([this] {
-            QTest::keyClick(form1.get(), Qt::Key_S, Qt::AltModifier);
+            QTest::keyClick(form1, Qt::Key_S, Qt::AltModifier);
             for (int i = 0; i < 9; ++i)
                 QTest::mouseClick(&form6->SpinEdit1.DownButton(), Qt::LeftButton);
             QTest::mouseClick(&form6->Button1, Qt::LeftButton);

@@ -1,13 +1,13 @@
 // Faults of the print system, each through the real Print command: what the
 // user sees, exactly which jobs arrive, and that the next Print after the
 // fault is gone works as usual.
+#include "DuringRun.h"
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 #include "PdfReader.h"
 #include "Printer.h"
 #include "PrivateCupsd.h"
-#include "Tavelo1.h"
-#include "tavelo6.h"
+#include "TestWindows.h"
 
 #include <QDir>
 #include <QPrintDialog>
@@ -41,8 +41,8 @@ class TestPrintFaults : public QObject {
     QTemporaryDir temporaryFiles;
     const bool temporaryFilesInPlace = qputenv("TMPDIR", temporaryFiles.path().toLocal8Bit());
     PrivateCupsd cupsd;  // before any call to the print system in this process
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm6> form6;
+    std::unique_ptr<TestWindows> windows;
+    TForm1 *form1 = nullptr;
 
     QStringList Jobs() const { return cupsd.receivedJobs(kQueue); }
 
@@ -59,26 +59,10 @@ class TestPrintFaults : public QObject {
             QMetaObject::invokeMethod(&dialog, "accept", Qt::QueuedConnection);
         });
         if (when == When::DuringPage2 && act)
-            AtPage(2, act);
+            AtPage(*form1, 2, act);
         MessageAnswerer messages;
         QTest::mouseClick(&form1->Button1, Qt::LeftButton);
         return messages.texts.join(QLatin1Char('\n'));
-    }
-
-    // Runs `act` while page `page` of a run is open.
-    void AtPage(int page, std::function<void()> act)
-    {
-        const QString title = QStringLiteral("Tavelo - page %1 of").arg(page);
-        auto *poll = new QTimer(this);
-        poll->setInterval(0);
-        connect(poll, &QTimer::timeout, poll, [this, poll, title, act = std::move(act)] {
-            if (!Printer().Printing() || !form1->windowTitle().startsWith(title))
-                return;
-            poll->stop();
-            poll->deleteLater();
-            act();
-        });
-        poll->start();
     }
 
     // Every received job is whole: one page, and no half-written file beside it.
@@ -110,17 +94,15 @@ private slots:
     void init()
     {
         QVERIFY(temporaryFilesInPlace);
-        form1 = std::make_unique<TForm1>(Printer());
-        form6 = std::make_unique<TForm6>(*form1);
-        form1->SetStaveWidthWindow(*form6);
+        windows = std::make_unique<TestWindows>();
+        form1 = &windows->form1;
         form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form1));
     }
 
     void cleanup()
     {
-        form6.reset();
-        form1.reset();
+        windows.reset();
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -1,9 +1,7 @@
 // What assistive technology hears of each control: a name that says what it
 // is for, and the right role.
 #include "GuiTestMain.h"
-#include "Printer.h"
-#include "Tavelo1.h"
-#include "tavelo6.h"
+#include "TestWindows.h"
 
 #include <QAccessible>
 
@@ -11,12 +9,7 @@
 
 namespace {
 
-struct Windows {
-    TForm1 form1{Printer()};
-    TForm6 form6{form1};
-};
-
-using ControlOf = std::function<QObject *(Windows &)>;
+using ControlOf = std::function<QObject *(TestWindows &)>;
 
 }  // namespace
 
@@ -34,26 +27,26 @@ private slots:
         auto row = [](const char *tag, ControlOf control, const char *name, QAccessible::Role role) {
             QTest::newRow(tag) << control << QString::fromUtf8(name) << int(role);
         };
-        row("counter", [](Windows &w) { return &w.form1.Label2; }, "Number of pages", QAccessible::StaticText);
-        row("clock", [](Windows &w) { return &w.form1.Label1; }, "Clock", QAccessible::StaticText);
-        row("+", [](Windows &w) { return &w.form1.Button3; }, "One page more", QAccessible::Button);
-        row("-", [](Windows &w) { return &w.form1.Button4; }, "One page fewer", QAccessible::Button);
-        row("Print", [](Windows &w) { return &w.form1.Button1; }, "Print", QAccessible::Button);
-        row("Quit", [](Windows &w) { return &w.form1.Button2; }, "Quit", QAccessible::Button);
-        row("page kind", [](Windows &w) { return &w.form1.GroupBox1; }, "Page kind", QAccessible::Grouping);
-        row("full score", [](Windows &w) { return &w.form1.RadioButton1; }, "Full Score", QAccessible::RadioButton);
-        row("short score", [](Windows &w) { return &w.form1.RadioButton2; }, "Short Score ", QAccessible::RadioButton);
-        row("box", [](Windows &w) { return &w.form6.SpinEdit1.Edit(); }, "Stave width in printer pixels", QAccessible::EditableText);
-        row("up arrow", [](Windows &w) { return &w.form6.SpinEdit1.UpButton(); }, "Thicker lines", QAccessible::Button);
-        row("down arrow", [](Windows &w) { return &w.form6.SpinEdit1.DownButton(); }, "Thinner lines", QAccessible::Button);
-        row("OK", [](Windows &w) { return &w.form6.Button1; }, "OK", QAccessible::Button);
+        row("counter", [](TestWindows &w) { return &w.form1.Label2; }, "Number of pages", QAccessible::StaticText);
+        row("clock", [](TestWindows &w) { return &w.form1.Label1; }, "Clock", QAccessible::StaticText);
+        row("+", [](TestWindows &w) { return &w.form1.Button3; }, "One page more", QAccessible::Button);
+        row("-", [](TestWindows &w) { return &w.form1.Button4; }, "One page fewer", QAccessible::Button);
+        row("Print", [](TestWindows &w) { return &w.form1.Button1; }, "Print", QAccessible::Button);
+        row("Quit", [](TestWindows &w) { return &w.form1.Button2; }, "Quit", QAccessible::Button);
+        row("page kind", [](TestWindows &w) { return &w.form1.GroupBox1; }, "Page kind", QAccessible::Grouping);
+        row("full score", [](TestWindows &w) { return &w.form1.RadioButton1; }, "Full Score", QAccessible::RadioButton);
+        row("short score", [](TestWindows &w) { return &w.form1.RadioButton2; }, "Short Score ", QAccessible::RadioButton);
+        row("box", [](TestWindows &w) { return &w.form6.SpinEdit1.Edit(); }, "Stave width in printer pixels", QAccessible::EditableText);
+        row("up arrow", [](TestWindows &w) { return &w.form6.SpinEdit1.UpButton(); }, "Thicker lines", QAccessible::Button);
+        row("down arrow", [](TestWindows &w) { return &w.form6.SpinEdit1.DownButton(); }, "Thinner lines", QAccessible::Button);
+        row("OK", [](TestWindows &w) { return &w.form6.Button1; }, "OK", QAccessible::Button);
     }
     void namesAndRoles()
     {
         QFETCH(ControlOf, control);
         QFETCH(QString, name);
         QFETCH(int, role);
-        Windows w;
+        TestWindows w;
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control(w));
         QVERIFY(face);
         QCOMPARE(face->text(QAccessible::Name), name);
@@ -63,7 +56,7 @@ private slots:
     // The visible texts stay as they are, the menu keeps its Alt+S.
     void visibleTextsUnchanged()
     {
-        Windows w;
+        TestWindows w;
         QCOMPARE(w.form1.Button3.text(), QStringLiteral("+"));
         QCOMPARE(w.form1.Button4.text(), QStringLiteral("-"));
         QCOMPARE(w.form1.Button1.text(), QStringLiteral("Print"));

@@ -1,9 +1,7 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
-#include "Printer.h"
-#include "Tavelo1.h"
+#include "TestWindows.h"
 #include "TimeFormat.h"
-#include "tavelo6.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -15,13 +13,9 @@
 namespace {
 
 // Both windows as the program makes them, the main one shown and active.
-struct Windows {
-    TForm1 form1{Printer()};
-    TForm6 form6{form1};
-
+struct Windows : TestWindows {
     Windows()
     {
-        form1.SetStaveWidthWindow(form6);
         form1.show();
         form1.activateWindow();
     }

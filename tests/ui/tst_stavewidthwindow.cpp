@@ -1,22 +1,13 @@
 #include "GuiTestMain.h"
-#include "Printer.h"
-#include "Tavelo1.h"
-#include "tavelo6.h"
+#include "TestWindows.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
 
 namespace {
 
-struct Windows {
-    TForm1 form1{Printer()};
-    TForm6 form6{form1};
-
-    Windows()
-    {
-        form1.SetStaveWidthWindow(form6);
-        form1.show();
-    }
+struct Windows : TestWindows {
+    Windows() { form1.show(); }
 
     // Opens the stave width window from the main window's menu.
     void OpenStaveWidth()
