@@ -16,6 +16,9 @@ TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_title(ApplicationTitle(QString::fromLocal8Bit(argv[0])))
 {
+    // The menu bar belongs to the window, also on desktops that would move it
+    // to a global menu; asking for one costs a D-Bus round trip at start-up.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

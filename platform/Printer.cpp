@@ -52,12 +52,19 @@ void CopyPrinterSettings(const QPrinter &from, QPrinter &to)
     to.setResolution(from.resolution());
 }
 
-TPrinter::TPrinter()
+// Made on first use, not at start-up: making a QPrinter loads the print
+// system's plugin and asks the scheduler, which would slow the window's start.
+QPrinter &TPrinter::Device() const
 {
-    m_printer.setDocName(QString());
-    // The printer paints from the paper's corner; the driver's printable area
-    // is kept here, turned with the page (Qt does not turn it for landscape).
-    m_printer.setFullPage(true);
+    if (!m_device) {
+        m_device = std::make_unique<QPrinter>();
+        m_device->setDocName(QString());
+        // The printer paints from the paper's corner; the driver's printable
+        // area is kept here, turned with the page (Qt does not turn it for
+        // landscape).
+        m_device->setFullPage(true);
+    }
+    return *m_device;
 }
 
 void TPrinter::EnsureSelected()
@@ -69,7 +76,7 @@ void TPrinter::EnsureSelected()
         throw EPrinter("There is no default printer currently selected");
 
     m_queue = defaultPrinter.printerName();
-    m_printer.setPrinterName(m_queue);
+    Device().setPrinterName(m_queue);
     UsePrintableArea(defaultPrinter.defaultPageSize());
     UseDriverResolution();
 }
@@ -82,10 +89,10 @@ void TPrinter::Assign(const QPrinter &chosen)
         throw EPrinter("Operation not supported on selected printer");
 
     m_queue = chosen.printerName();
-    CopyPrinterSettings(chosen, m_printer);
+    CopyPrinterSettings(chosen, Device());
     // Paper the queue does not have (Qt starts every printer on A4) gives
     // way to the queue's own.
-    const QPrinterInfo queue(m_printer);
+    const QPrinterInfo queue(Device());
     const QPageSize paper = chosen.pageLayout().pageSize();
     const bool queueHasPaper = std::any_of(queue.supportedPageSizes().cbegin(), queue.supportedPageSizes().cend(),
                                            [&paper](const QPageSize &size) { return size.isEquivalentTo(paper); });
@@ -98,31 +105,31 @@ void TPrinter::Assign(const QPrinter &chosen)
 // orientation.
 void TPrinter::UsePrintableArea(const QPageSize &paper)
 {
-    m_printer.setPageSize(paper);
-    m_driverMargins = m_printer.pageLayout().minimumMargins();
+    Device().setPageSize(paper);
+    m_driverMargins = Device().pageLayout().minimumMargins();
 }
 
 // A landscape page is the portrait one turned a quarter to the left: its top
 // was the paper's left edge, its left the paper's bottom edge.
 QRect TPrinter::PrintableArea() const
 {
-    const QPageLayout layout = m_printer.pageLayout();
+    const QPageLayout layout = Device().pageLayout();
     const QMarginsF &m = m_driverMargins;
     const QMarginsF margins = layout.orientation() == QPageLayout::Landscape
                                   ? QMarginsF(m.bottom(), m.left(), m.top(), m.right())
                                   : m;
     const QRectF area = layout.fullRect(QPageLayout::Point).marginsRemoved(margins);
-    const qreal pixelsPerPoint = m_printer.resolution() / 72.0;
+    const qreal pixelsPerPoint = Device().resolution() / 72.0;
     return QRect(qRound(area.left() * pixelsPerPoint), qRound(area.top() * pixelsPerPoint),
                  qRound(area.width() * pixelsPerPoint), qRound(area.height() * pixelsPerPoint));
 }
 
 void TPrinter::UseDriverResolution()
 {
-    std::optional<int> dpi = ChosenResolution(m_printer);
+    std::optional<int> dpi = ChosenResolution(Device());
     if (!dpi)
         dpi = CupsQueue::DefaultResolutionDpi(m_queue);
-    m_printer.setResolution(dpi.value_or(kFallbackDpi));
+    Device().setResolution(dpi.value_or(kFallbackDpi));
 }
 
 void TPrinter::SetLineWidth(int pixels)
@@ -134,7 +141,7 @@ void TPrinter::StartJob()
 {
     if (Printing())
         throw EPrinter("Printing in progress");
-    if (CupsQueue::LookUp(m_queue) == CupsQueue::Presence::Missing || !m_painter.begin(&m_printer))
+    if (CupsQueue::LookUp(m_queue) == CupsQueue::Presence::Missing || !m_painter.begin(&Device()))
         throw EPrinter("Printer selected is not valid");
     m_painter.translate(PrintableArea().topLeft());
 }

@@ -6,12 +6,12 @@
 #include <QPrinter>
 #include <QString>
 
+#include <memory>
+
 // The program's one printer, alive as long as the application object. The
 // print dialog chooses it; the print run draws its pages on it, one job a page.
 class TPrinter final : public TPrintTarget {
 public:
-    TPrinter();
-
     // Binds the printer to the system's default queue unless one has been
     // chosen already. Throws EPrinter when the system has no default printer.
     void EnsureSelected();
@@ -20,7 +20,7 @@ public:
     bool Printing() const { return m_painter.isActive(); }
 
     // The queue and its settings as they stand, for a print dialog to start from.
-    const QPrinter &Settings() const { return m_printer; }
+    const QPrinter &Settings() const { return Device(); }
 
     // Takes the queue and the settings (paper, orientation, copies, driver
     // options) chosen in a print dialog. Throws EPrinter while a job is open,
@@ -40,7 +40,9 @@ private:
     // In device pixels, from the paper's top left corner.
     QRect PrintableArea() const;
 
-    QPrinter m_printer;
+    QPrinter &Device() const;
+
+    mutable std::unique_ptr<QPrinter> m_device;
     QPainter m_painter;
     QString m_queue;
     QMarginsF m_driverMargins;
