@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 
 #include <QFileInfo>
+#include <QFont>
 
 #include <exception>
 
@@ -19,6 +20,12 @@ TApplication::TApplication(int &argc, char **argv)
     // The menu bar belongs to the window, also on desktops that would move it
     // to a global menu; asking for one costs a D-Bus round trip at start-up.
     setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // The windows are laid out for a narrow sans serif: an Arial-like font
+    // keeps their texts within the places made for them, where the wider
+    // system sans would run "Stave width:" under the spin box. Without one
+    // installed, the system's sans stands in.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -59,10 +59,6 @@ QPrinter &TPrinter::Device() const
     if (!m_device) {
         m_device = std::make_unique<QPrinter>();
         m_device->setDocName(QString());
-        // The printer paints from the paper's corner; the driver's printable
-        // area is kept here, turned with the page (Qt does not turn it for
-        // landscape).
-        m_device->setFullPage(true);
     }
     return *m_device;
 }
@@ -102,11 +98,17 @@ void TPrinter::Assign(const QPrinter &chosen)
 
 // The printable area is the driver's, on the paper the job is printed on.
 // Qt reports the driver's margins as for a portrait page whatever the
-// orientation.
+// orientation, and in the units the layout was last given (a print dialog
+// leaves millimetres); they are kept here in points. The printer paints from
+// the paper's corner, so that only these margins place the lines.
 void TPrinter::UsePrintableArea(const QPageSize &paper)
 {
-    Device().setPageSize(paper);
-    m_driverMargins = Device().pageLayout().minimumMargins();
+    QPrinter &device = Device();
+    device.setPageSize(paper);
+    device.setFullPage(true);
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    m_driverMargins = layout.minimumMargins();
 }
 
 // A landscape page is the portrait one turned a quarter to the left: its top

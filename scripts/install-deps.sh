@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libcups2-dev cups cups-client
   xvfb xdotool openbox x11-utils
-  poppler-utils fonts-dejavu-core
+  poppler-utils fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
 )
 

@@ -3,6 +3,7 @@
 #include "Command.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include <csignal>
@@ -22,6 +23,14 @@ bool numberInUse(int number)
 {
     return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
         || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number));
+}
+
+// Another test's server may answer on the number our Xvfb failed to take;
+// the lock file names the server that holds the display.
+bool lockedBy(int number, qint64 pid)
+{
+    QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
+    return lock.open(QIODevice::ReadOnly) && lock.readAll().trimmed().toLongLong() == pid;
 }
 
 // A test that crashes or is killed must not leave a server behind.
@@ -71,8 +80,8 @@ QString XDisplay::name() const
 
 QString XDisplay::start()
 {
-    // Another test may take a free number between our look and Xvfb's; its
-    // Xvfb then refuses and the next number is tried.
+    // Another test may take a number between our look and our Xvfb's start;
+    // ours then fails and the next number is tried.
     for (int number = kFirstNumber; number < kFirstNumber + kNumbersTried && number_ < 0; ++number) {
         if (!numberInUse(number) && startServer(number))
             number_ = number;
@@ -93,12 +102,16 @@ bool XDisplay::startServer(int number)
 {
     const QString display = QStringLiteral(":%1").arg(number);
     xvfb_.setProgram(QStringLiteral("Xvfb"));
-    xvfb_.setArguments({display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    // -noreset: the server would otherwise reset when xdpyinfo, its first
+    // client, leaves, and refuse openbox while it does.
+    const QString screen = QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight);
+    xvfb_.setArguments({display, "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
     xvfb_.setProcessChannelMode(QProcess::MergedChannels);
     dieWithTheTest(xvfb_);
     xvfb_.start();
     if (xvfb_.waitForStarted()
-        && waitForAnswer(xvfb_, QStringLiteral("xdpyinfo"), {"-display", display}, "dimensions:"))
+        && waitForAnswer(xvfb_, QStringLiteral("xdpyinfo"), {"-display", display}, "dimensions:")
+        && lockedBy(number, xvfb_.processId()))
         return true;
     qWarning("XDisplay: Xvfb %s did not answer: %s", qPrintable(display), xvfb_.readAll().constData());
     end(xvfb_);

@@ -15,6 +15,9 @@
 class XDisplay
 {
 public:
+    static constexpr int kScreenWidth = 1024;
+    static constexpr int kScreenHeight = 768;
+
     XDisplay() = default;
     ~XDisplay();
 

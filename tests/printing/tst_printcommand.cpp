@@ -23,10 +23,16 @@ namespace {
 const QString kQueue = QStringLiteral("music");
 const QString kOtherQueue = QStringLiteral("music600");
 
-// What the 11th line's first ink row says of a 300 dpi page, width 2.
+// What the 11th line's first ink row says of a 300 dpi page, width 2, once
+// every line is seen to run from left x to right x of the printable area
+// (which starts 75 pixels into the paper).
 QString KindOfPage(const QString &pdf)
 {
     const QList<PdfReader::InkRun> ink = PdfReader::inkRows(PdfReader::rasterize(pdf, 300));
+    for (const PdfReader::InkRun &line : ink) {
+        if (line.firstColumn != 180 + 75 || line.lastColumn != 2280 - 1 + 75)
+            return QStringLiteral("a line from column %1 to %2").arg(line.firstColumn).arg(line.lastColumn);
+    }
     if (ink.size() == 60 && ink.at(10).firstRow == 719)
         return QStringLiteral("full");
     if (ink.size() == 50 && ink.at(10).firstRow == 834)

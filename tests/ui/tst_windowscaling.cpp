@@ -77,6 +77,18 @@ private slots:
         QCOMPARE(form6.Button1.font().pixelSize(), expected.labelFont);
     }
 
+    // Texts stay within their places: no label runs under its neighbour.
+    void textsFitTheirPlaces()
+    {
+        TForm1 form1(Printer());
+        TForm6 form6(form1);
+        QVERIFY(form6.Label2.geometry().right() < form6.SpinEdit1.x());
+        QVERIFY(form6.Label1.geometry().right() < form6.width());
+        QVERIFY(form1.Label3.geometry().right() < form1.Button3.x());
+        QVERIFY(form1.Label1.x() + form1.Label1.fontMetrics().horizontalAdvance(QStringLiteral("12:59:59 pm"))
+                < form1.Client.width());
+    }
+
     // Both windows come up in the middle of the screen the first time.
     void centredWhenFirstShown()
     {
