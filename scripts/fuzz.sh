@@ -19,6 +19,7 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1
 
 failed=0
+passed=0
 for target in "${targets[@]}"; do
   cp -r "fuzz/corpus/$target" "$work/$target"
   findings="build-fuzz/findings/$target"
@@ -28,7 +29,10 @@ for target in "${targets[@]}"; do
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="$findings/"; then
     echo "== $target FAILED: see the report above and $findings/" >&2
-    failed=1
+    failed=$((failed + 1))
+  else
+    passed=$((passed + 1))
   fi
 done
-exit "$failed"
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -153,15 +153,20 @@ private slots:
         const auto restore = [](PrivateCupsd &c) {
             return c.addQueue(kQueue, QStringLiteral("tavelo-test-300.ppd")) && c.setDefault(kQueue);
         };
+        // Stopped once page 1 is out, so that no job is cut off half-way and
+        // printed again on restart.
         const auto stopScheduler = [](PrivateCupsd &c) {
+            const bool idle = c.waitUntilIdle();
             c.stop();
-            return true;
+            return idle;
         };
         const auto startScheduler = [](PrivateCupsd &c) { return c.start(); };
         const auto disable = [](PrivateCupsd &c) { return c.disable(kQueue); };
         const auto enable = [](PrivateCupsd &c) { return c.enable(kQueue); };
         const auto pileUp = [](PrivateCupsd &c) { return c.setMaxJobs(2) && c.disable(kQueue); };
-        const auto drain = [](PrivateCupsd &c) { return c.enable(kQueue) && c.setMaxJobs(500); };
+        // The limit goes back while the jobs still wait, so that the restart
+        // cuts none of them off.
+        const auto drain = [](PrivateCupsd &c) { return c.setMaxJobs(500) && c.enable(kQueue); };
         const QString refused = QStringLiteral("^Page %1 was not printed: Destination \"score\" is not accepting jobs\\.$");
 
         QTest::newRow("queue rejects from the start")

@@ -64,7 +64,7 @@ public:
     // Jobs reach the backend asynchronously after lp or QPrinter returns.
     bool waitForJobs(const QString &queue, int count, int timeoutMs = 10000) const;
     // Until the scheduler holds no job that is waiting or printing.
-    bool waitUntilIdle(int timeoutMs = 10000) const;
+    bool waitUntilIdle(int timeoutMs = 30000) const;
 
 private:
     QString path(const QString &relative) const;
