@@ -6,11 +6,12 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libqt6svg6
   libcups2-dev cups cups-client
   xvfb xdotool openbox x11-utils
   poppler-utils fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
