@@ -49,3 +49,13 @@ void TApplication::ShowException(const QString &message) const
     TMessageBox box(QMessageBox::Critical, m_title, text);
     box.exec();
 }
+
+void ShowApplicationError(const QString &message)
+{
+    if (const auto *application = qobject_cast<TApplication *>(QCoreApplication::instance())) {
+        application->ShowException(message);
+        return;
+    }
+    TMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message);
+    box.exec();
+}

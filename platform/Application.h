@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QString>
 
+#include <exception>
+
 // The program's title from its file name: the name without its folder, cut at
 // its first full stop, every letter after the first in lower case.
 QString ApplicationTitle(const QString &programFile);
@@ -25,3 +27,22 @@ public:
 private:
     QString m_title;
 };
+
+// Shows an error by the running application's error display.
+void ShowApplicationError(const QString &message);
+
+// Wraps an event handler the way the platform dispatches one: an error that
+// escapes it goes to the application's error display there and then, and
+// never unwinds through Qt's own code (built without exceptions, it would
+// skip Qt's clean-ups and leave its state half-changed).
+template <typename Handler>
+auto Guarded(Handler handler)
+{
+    return [handler]() {
+        try {
+            handler();
+        } catch (const std::exception &error) {
+            ShowApplicationError(QString::fromUtf8(error.what()));
+        }
+    };
+}

@@ -1,5 +1,6 @@
 #include "Tavelo1.h"
 
+#include "Application.h"
 #include "PageProgress.h"
 #include "Printer.h"
 #include "PrintRun.h"
@@ -117,12 +118,12 @@ void TForm1::BuildControls()
 
 void TForm1::ConnectHandlers()
 {
-    connect(&Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(&Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(&Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    connect(&Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(&Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    connect(&Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
+    connect(&Button3, &QPushButton::clicked, this, Guarded([this] { Button3Click(); }));
+    connect(&Button4, &QPushButton::clicked, this, Guarded([this] { Button4Click(); }));
+    connect(&Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
+    connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
     connect(&RadioButton1, &QRadioButton::toggled, this, &TForm1::KeepCheckedKindTabStop);
 }
 

@@ -1,5 +1,6 @@
 #include "tavelo6.h"
 
+#include "Application.h"
 #include "Scaling.h"
 
 #include <QCloseEvent>
@@ -50,8 +51,8 @@ TForm6::TForm6(QWidget &mainWindow)
     Button1.setGeometry(184, 40, 49, 25);
     Button1.setAutoDefault(true);  // Enter presses OK when it has the focus
 
-    connect(&SpinEdit1, &TSpinEdit::Changed, this, &TForm6::SpinEdit1Change);
-    connect(&Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+    connect(&SpinEdit1, &TSpinEdit::Changed, this, Guarded([this] { SpinEdit1Change(); }));
+    connect(&Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
 
     FormCreate();
 }

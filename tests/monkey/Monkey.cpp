@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -20,7 +21,7 @@
 namespace {
 
 // A run started with more pages than this is not started: the monkey lowers
-// the counter instead, so a few thousand events print a few hundred pages.
+// the counter instead, so that a whole monkey run prints a few hundred pages.
 constexpr int kMostPagesToStart = 6;
 // How many of the last events and answers a failure names.
 constexpr int kRecentKept = 16;
@@ -219,6 +220,7 @@ void Monkey::PressKey()
         name = QChar(key.key).toLower();
     }
 
+    // With no window active the keyboard still reaches the shown window.
     QWidget *target = QApplication::focusWidget();
     if (!target || !target->isVisible()) {
         QWidget &window = m_form1.isVisible() ? static_cast<QWidget &>(m_form1) : m_form6;

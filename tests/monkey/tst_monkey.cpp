@@ -1,6 +1,6 @@
-// The monkey test: a few thousand random, seeded user events over both real
-// windows while they print for real to a private scheduler. Nothing the user
-// does may break the windows, show an error, or lose or double a page.
+// The monkey test: tens of thousands of random, seeded user events over both
+// real windows while they print for real to a private scheduler. Nothing the
+// user does may break the windows, show an error, or lose or double a page.
 // TAVELO_MONKEY_SEED replays a run.
 #include "GuiTestMain.h"
 #include "Monkey.h"
@@ -15,7 +15,7 @@ namespace {
 
 const QString kQueue = QStringLiteral("music");
 constexpr quint32 kDefaultSeed = 20240611;
-constexpr int kEvents = 40000;
+constexpr int kEvents = 30000;
 
 // Thousands of random keys are mostly not taken by the widget they go to,
 // and the offscreen platform cannot raise a window; the test log would fill
