@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintRun.h"
+#include "ForwardingTarget.h"
 
 #include <QElapsedTimer>
 
@@ -9,7 +9,7 @@
 
 // Passes every call on to the real printer and notes how long each page
 // took, from opening its job to the job handed to the print system.
-class TTimedTarget final : public TPrintTarget {
+class TTimedTarget final : public TForwardingTarget {
 public:
     // Called after each page with the number of pages done, outside the
     // page's own time.
@@ -19,15 +19,10 @@ public:
 
     const std::vector<double> &PageMs() const { return m_pageMs; }
 
-    void SetLineWidth(int pixels) override;
     void StartJob() override;
-    std::int64_t PrintableWidth() override;
-    std::int64_t PrintableHeight() override;
-    void DrawLine(std::int64_t x1, std::int64_t y, std::int64_t x2) override;
     std::optional<std::string> FinishJob() override;
 
 private:
-    TPrintTarget &m_printer;
     TAfterPage m_afterPage;
     QElapsedTimer m_page;
     std::vector<double> m_pageMs;
